@@ -1,0 +1,38 @@
+// Start-up creation of the main menu and the topic screens.
+#include "app/Screens.h"
+
+#include "app/Contents.h"
+#include "app/Unit1.h"
+#include "core/TopicScreen.h"
+
+const std::vector<int>& topicCreationOrder() {
+    static const std::vector<int> order = {2,  3,  4,  5,  6,  7,  8,  9,  11, 10,
+                                           12, 13, 14, 15, 16, 17, 18, 19, 20, 21};
+    return order;
+}
+
+QWidget* createTopicScreen(AppContext& ctx, int form, QWidget* parent) {
+    switch (form) {
+    // Each finished topic screen is created here by its own class.
+    default:
+        break;
+    }
+    const ContentsEntry* entry = contentsEntryForForm(form);
+    if (!entry)
+        return nullptr;
+    auto* screen = new TopicScreen(ctx, form, entry->chapterTitle, entry->topicTitle, parent);
+    return screen;
+}
+
+ScreenSet createScreens(AppContext& ctx, const QString& exeDir) {
+    ScreenSet set;
+    set.form1 = new TForm1(ctx, exeDir);
+    set.creationOrder << set.form1->objectName();
+    for (int form : topicCreationOrder()) {
+        QWidget* screen = createTopicScreen(ctx, form, set.form1);
+        set.topics[form] = screen;
+        set.creationOrder << screen->objectName();
+    }
+    set.form1->setTopicScreens(set.topics);
+    return set;
+}
