@@ -2,6 +2,7 @@
 #include "app/Program.h"
 
 #include "app/Unit1.h"
+#include "core/TopicScreen.h"
 #include "drills/untDTM.h"
 
 #include <QApplication>
@@ -20,5 +21,6 @@ Program::~Program() {
 }
 
 void Program::start() {
+    Frame::centreOnScreen(screens_.form1);
     screens_.form1->show();
 }

@@ -137,6 +137,7 @@ void TForm1::openTopic(int form) {
     if (!screen)
         return;
     // The screen is application-modal: the menu waits behind it, unchanged.
+    Frame::centreOnScreen(screen);
     screen->show();
     screen->raise();
     screen->activateWindow();

@@ -80,4 +80,6 @@ namespace Frame {
 QLabel* addPicture(QWidget* screen, const QPoint& topLeft);
 // The status bar with its empty panel and clock panel; returns the clock panel.
 QLabel* addStatusBar(QWidget* screen, QStatusBar** bar);
+// Places a window in the middle of the screen it is on.
+void centreOnScreen(QWidget* window);
 } // namespace Frame
