@@ -15,7 +15,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -68,7 +67,7 @@ TForm1::TForm1(AppContext& ctx, const QString& exeDir) : ctx_(ctx) {
         client, QStringLiteral("CuteButton2"), QStringLiteral("おわる"), Style::Navy, Style::Cream,
         15, QRect(TopicScreen::ClientWidth - 102, TopicScreen::ClientHeight - 24 - 44, 90, 30));
     connect(quit, &QPushButton::clicked, this, [this] { ConfirmQuit(ctx_); });
-    clockPanel_ = Frame::addStatusBar(client, nullptr);
+    clockPanel_ = Frame::addStatusBar(client);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));

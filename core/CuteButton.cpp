@@ -1,7 +1,13 @@
-// The coloured push button used on every screen.
+// The coloured push button used on every screen, painted by hand (a rounded
+// face, a darker edge, the caption centred) so that dozens of them cost
+// nothing at start-up.
 #include "core/CuteButton.h"
 
 #include "core/Style.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 TCuteButton::TCuteButton(QWidget* parent, const QString& name, const QString& caption,
                          const QColor& face, const QColor& text, int pixelSize,
@@ -17,15 +23,35 @@ TCuteButton::TCuteButton(QWidget* parent, const QString& name, const QString& ca
 void TCuteButton::setColors(const QColor& face, const QColor& text) {
     face_ = face;
     text_ = text;
-    const QColor edge = face.darker(140);
-    setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px solid %3;"
-                       " border-radius: 8px; padding: 2px; }"
-                       "QPushButton:hover { background-color: %4; }"
-                       "QPushButton:pressed { background-color: %5; }"
-                       "QPushButton:disabled { background-color: %6; color: %7;"
-                       " border-color: %8; }")
-            .arg(face.name(), text.name(), edge.name(), face.lighter(108).name(),
-                 face.darker(115).name(), face.lighter(112).name(), QColor(150, 150, 150).name(),
-                 QColor(190, 190, 190).name()));
+    update();
+}
+
+void TCuteButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor face = face_;
+    QColor text = text_;
+    if (!isEnabled()) {
+        face = face_.lighter(112);
+        face.setAlpha(150);
+        text = QColor(150, 150, 150);
+    } else if (isDown()) {
+        face = face_.darker(115);
+    } else if (underMouse()) {
+        face = face_.lighter(108);
+    }
+    const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
+    painter.setPen(QPen(isEnabled() ? face_.darker(140) : QColor(190, 190, 190), 2));
+    painter.setBrush(face);
+    painter.drawRoundedRect(box, 8, 8);
+    painter.setPen(text);
+    painter.setFont(font());
+    const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
+    painter.drawText(rect().translated(shift), Qt::AlignCenter | Qt::TextShowMnemonic,
+                     this->text());
+    if (hasFocus()) {
+        painter.setPen(QPen(text, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(box.adjusted(3, 3, -3, -3), 6, 6);
+    }
 }

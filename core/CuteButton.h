@@ -15,6 +15,9 @@ public:
     QColor faceColor() const { return face_; }
     QColor textColor() const { return text_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QColor face_;
     QColor text_;

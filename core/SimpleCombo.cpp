@@ -33,7 +33,7 @@ SimpleCombo::SimpleCombo(QWidget* parent, const QString& name, const QStringList
     edit_->setFocusPolicy(Qt::NoFocus);
     edit_->setAlignment(Qt::AlignCenter);
     edit_->setTextMargins(0, 0, 0, 0);
-    edit_->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
+    edit_->setContentsMargins(0, 0, 0, 0);
     edit_->setText(placeholder);
 
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

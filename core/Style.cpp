@@ -2,7 +2,6 @@
 #include "core/Style.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QLabel>
 
 namespace Style {
@@ -49,10 +48,13 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, const Q
 }
 
 bool japaneseFontAvailable() {
-    const QFont font = rounded(19);
-    const QFontMetrics metrics(font);
-    // 算 and も must both have glyphs in the font the families resolve to.
-    return metrics.inFontUcs4(0x7B97) && metrics.inFontUcs4(0x3082);
+    // One of the families of the screens' fonts must be installed and able
+    // to write Japanese.
+    const QStringList families = rounded(19).families() + status(12).families();
+    for (const QString& family : families)
+        if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese))
+            return true;
+    return false;
 }
 
 } // namespace Style

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace Frame {
@@ -26,10 +25,12 @@ QLabel* addPicture(QWidget* screen, const QPoint& topLeft) {
     return image;
 }
 
-QLabel* addStatusBar(QWidget* screen, QStatusBar** bar) {
-    auto* status = new QStatusBar(screen);
+QLabel* addStatusBar(QWidget* screen) {
+    // A plain strip with two panels: the first always empty, the second the clock.
+    const int height = 24;
+    auto* status = new QWidget(screen);
     status->setObjectName(QStringLiteral("StatusBar1"));
-    status->setSizeGripEnabled(false);
+    status->setGeometry(0, screen->height() - height, screen->width(), height);
     status->setAutoFillBackground(true);
     QPalette palette = status->palette();
     palette.setColor(QPalette::Window, Style::StatusBar);
@@ -38,17 +39,13 @@ QLabel* addStatusBar(QWidget* screen, QStatusBar** bar) {
     status->setFont(Style::status(12));
     auto* panel0 = new QLabel(status);
     panel0->setObjectName(QStringLiteral("Panel0"));
-    panel0->setFixedWidth(680);
+    panel0->setGeometry(0, 0, 680, height);
+    panel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* panel1 = new QLabel(status);
     panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setGeometry(682, 0, screen->width() - 682, height);
+    panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel1->setAlignment(Qt::AlignCenter);
-    panel1->setFont(Style::status(12));
-    status->addWidget(panel0);
-    status->addWidget(panel1, 1);
-    const int height = 24;
-    status->setGeometry(0, screen->height() - height, screen->width(), height);
-    if (bar)
-        *bar = status;
     return panel1;
 }
 
@@ -98,7 +95,7 @@ TopicScreen::TopicScreen(AppContext& ctx, int number, const QString& chapterTitl
     connect(quit, &QPushButton::clicked, this, [this] { ConfirmQuit(ctx_); });
     connect(back, &QPushButton::clicked, this, &QWidget::close);
 
-    clockPanel_ = Frame::addStatusBar(this, &statusBar_);
+    clockPanel_ = Frame::addStatusBar(this);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));

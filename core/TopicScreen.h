@@ -8,7 +8,6 @@
 #include <QWidget>
 
 class QLabel;
-class QStatusBar;
 class QTimer;
 class QFrame;
 class PromptBlink;
@@ -69,7 +68,6 @@ private:
     QLabel* prompt_;
     QTimer* timer1_;
     QTimer* timer2_;
-    QStatusBar* statusBar_;
     QLabel* clockPanel_;
     PromptBlink* blink_;
 };
@@ -79,7 +77,7 @@ namespace Frame {
 // The 64 × 64 picture at the bottom left of every screen.
 QLabel* addPicture(QWidget* screen, const QPoint& topLeft);
 // The status bar with its empty panel and clock panel; returns the clock panel.
-QLabel* addStatusBar(QWidget* screen, QStatusBar** bar);
+QLabel* addStatusBar(QWidget* screen);
 // Places a window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
 } // namespace Frame
