@@ -50,6 +50,7 @@ private Q_SLOTS:
     void randomFraction();
     void randomFractionKeepsLastPairAfterThousandRejections();
     void randomDecimal();
+    void systemRandomIsFreshAfterEveryReseed();
 };
 
 void ArithmeticTest::gcdAndLcm_data() {
@@ -260,6 +261,32 @@ void ArithmeticTest::randomDecimal() {
         QVERIFY(state.RandPlaces == 1 || state.RandPlaces == 2);
     }
     QVERIFY(random.outOfRange.isEmpty());
+}
+
+void ArithmeticTest::systemRandomIsFreshAfterEveryReseed() {
+    // Two problems drawn right after one another (two quick presses of
+    // "次へ") must not repeat: reseeding never restarts the same sequence.
+    SystemRandom random;
+    auto draw = [&random] {
+        random.reseed();
+        QList<int> values;
+        for (int i = 0; i < 12; ++i)
+            values << random.below(1000);
+        return values;
+    };
+    const QList<int> first = draw();
+    const QList<int> second = draw();
+    QVERIFY(first != second);
+    bool sawTop = false, sawZero = false;
+    for (int i = 0; i < 5000; ++i) {
+        const int v = random.between(2, 14);
+        QVERIFY(v >= 2 && v <= 14);
+        sawTop = sawTop || v == 14;
+        sawZero = sawZero || v == 2;
+    }
+    QVERIFY(sawTop && sawZero);
+    QCOMPARE(random.below(1), 0);
+    QCOMPARE(random.below(0), 0);
 }
 
 QTEST_GUILESS_MAIN(ArithmeticTest)
