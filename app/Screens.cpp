@@ -4,6 +4,8 @@
 #include "app/Contents.h"
 #include "app/Unit1.h"
 #include "core/TopicScreen.h"
+#include "lessons/Unit2.h"
+#include "lessons/Unit3.h"
 
 const std::vector<int>& topicCreationOrder() {
     static const std::vector<int> order = {2,  3,  4,  5,  6,  7,  8,  9,  11, 10,
@@ -14,6 +16,10 @@ const std::vector<int>& topicCreationOrder() {
 QWidget* createTopicScreen(AppContext& ctx, int form, QWidget* parent) {
     switch (form) {
     // Each finished topic screen is created here by its own class.
+    case 2:
+        return new TForm2(ctx, parent);
+    case 3:
+        return new TForm3(ctx, parent);
     default:
         break;
     }
