@@ -227,8 +227,8 @@ void DrillScreen::JudgeDrillAnswer() {
     if (ctx_.results) {
         const QString blank = QStringLiteral(" ");
         ctx_.results->AppendResult(problemCount_, blank + problem_.text,
-                                   blank + FormatMixedNumber(problem_.expected),
-                                   blank + FormatMixedNumber(entered),
+                                   blank + answerText(problem_.expected),
+                                   blank + answerText(entered),
                                    blank + (right ? QStringLiteral("○") : QStringLiteral("×")));
         keepStoreNotice();
     }
@@ -255,6 +255,7 @@ void DrillScreen::onShow() {
     timer3_->stop();
     ResetDrillScreen();
     comboBox(1)->arm(); // so the same kind of problem can be picked again
+    comboBox(2)->arm();
     phase_ = Phase::WaitingMenu;
     armPrompt(PromptMenu);
     playCue(12);

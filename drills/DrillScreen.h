@@ -49,6 +49,10 @@ protected:
     // Clears what the drill keeps of its problem (labels and bars are
     // already blank and hidden).
     virtual void resetProblem() {}
+    // The text of an expected or entered answer in the results table.
+    virtual QString answerText(const MixedAnswer& answer) const {
+        return FormatMixedNumber(answer);
+    }
 
     // The problem row: `operands` slots, slot i with its whole part
     // Label(9+3i), denominator Label(10+3i), numerator Label(11+3i) and bar
