@@ -6,6 +6,7 @@
 #include "core/TopicScreen.h"
 #include "lessons/Unit2.h"
 #include "lessons/Unit3.h"
+#include "drills/Unit7.h"
 
 const std::vector<int>& topicCreationOrder() {
     static const std::vector<int> order = {2,  3,  4,  5,  6,  7,  8,  9,  11, 10,
@@ -20,6 +21,8 @@ QWidget* createTopicScreen(AppContext& ctx, int form, QWidget* parent) {
         return new TForm2(ctx, parent);
     case 3:
         return new TForm3(ctx, parent);
+    case 7:
+        return new TForm7(ctx, parent);
     default:
         break;
     }
