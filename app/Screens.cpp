@@ -6,6 +6,8 @@
 #include "core/TopicScreen.h"
 #include "lessons/Unit2.h"
 #include "lessons/Unit3.h"
+#include "lessons/Unit4.h"
+#include "lessons/Unit5.h"
 #include "drills/Unit7.h"
 
 const std::vector<int>& topicCreationOrder() {
@@ -21,6 +23,10 @@ QWidget* createTopicScreen(AppContext& ctx, int form, QWidget* parent) {
         return new TForm2(ctx, parent);
     case 3:
         return new TForm3(ctx, parent);
+    case 4:
+        return new TForm4(ctx, parent);
+    case 5:
+        return new TForm5(ctx, parent);
     case 7:
         return new TForm7(ctx, parent);
     default:

@@ -10,7 +10,7 @@ struct EntryOutcome {
     enum class Kind {
         More,   // the answer needs another entry: re-arm the wheels and ask for it
         Judge,  // the answer is complete: show ○ or × and the correct answer
-        Ignore, // nothing happens (for example an entry after the verdict)
+        Ignore, // nothing happens and the entry is not counted (e.g. after the verdict)
     };
     Kind kind = Kind::Ignore;
     QString prompt;     // More: what the child enters next

@@ -258,11 +258,16 @@ void LessonScreen::stepClicked() {
 
 void LessonScreen::submitted(int item) {
     PracticeState& s = state();
+    const int steps = s.StepIndex;
+    const int entered = s.EnteredValue;
     ++s.StepIndex;
     s.EnteredValue = wheels_ ? wheels_->compose() : 0;
     const EntryOutcome outcome = enter(item);
     switch (outcome.kind) {
     case EntryOutcome::Kind::Ignore:
+        // Not counted: the judged answer stays as it was.
+        s.StepIndex = steps;
+        s.EnteredValue = entered;
         return;
     case EntryOutcome::Kind::More:
         armWheels();
