@@ -202,6 +202,8 @@ void DrillScreen::ResetDrillScreen() {
     wheels_->arm(); // no half-entered answer stays on the wheels
     for (int n = 1; n <= setup_.bars; ++n)
         shape(n)->hide();
+    if (!grid_->isHidden())
+        state().ResultsShown = 0; // no stale flag for the next screen
     grid_->hide();
 }
 
