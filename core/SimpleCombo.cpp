@@ -26,6 +26,10 @@ SimpleCombo::SimpleCombo(QWidget* parent, const QString& name, const QStringList
     palette.setColor(QPalette::Text, Style::Navy);
     palette.setColor(QPalette::Highlight, Style::Navy);
     palette.setColor(QPalette::HighlightedText, Qt::white);
+    // A list that takes no choices now reads greyed out.
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(160, 160, 170));
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(170, 170, 190));
+    palette.setColor(QPalette::Disabled, QPalette::Base, background.lighter(103));
     edit_->setPalette(palette);
     list_->setPalette(palette);
 
