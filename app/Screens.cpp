@@ -8,6 +8,7 @@
 #include "lessons/Unit3.h"
 #include "lessons/Unit4.h"
 #include "lessons/Unit5.h"
+#include "lessons/Unit6.h"
 #include "drills/Unit7.h"
 
 const std::vector<int>& topicCreationOrder() {
@@ -27,6 +28,8 @@ QWidget* createTopicScreen(AppContext& ctx, int form, QWidget* parent) {
         return new TForm4(ctx, parent);
     case 5:
         return new TForm5(ctx, parent);
+    case 6:
+        return new TForm6(ctx, parent);
     case 7:
         return new TForm7(ctx, parent);
     default:
