@@ -3,6 +3,7 @@
 // judging of the entered list, and the screen played the way a child does.
 #include "core/PracticeState.h"
 #include "lessons/Divisors.h"
+#include "lessons/Unit2.h"
 #include "lessons/Unit3.h"
 #include "test_lesson_play.h"
 
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void playTheScreen_data();
     void playTheScreen();
     void createdInItsResetState();
+    void nextRightAwayUsesTheChoiceOfTheLastScreen();
 };
 
 void DivisorsTest::problems_data() {
@@ -213,6 +215,24 @@ void DivisorsTest::createdInItsResetState() {
     QCOMPARE(app.state.DigitInput[2], 0);
     QCOMPARE(app.state.ResultsShown, 0);
     QVERIFY(app.audibleCues().isEmpty());
+}
+
+void DivisorsTest::nextRightAwayUsesTheChoiceOfTheLastScreen() {
+    // The second item chosen on the multiples screen: "次へ" on this screen,
+    // before any choice here, poses common divisors.
+    TestApp app;
+    TForm2 multiples(app.ctx);
+    TForm3 screen(app.ctx);
+    multiples.show();
+    Ui::choose(&multiples, "ComboBox1", 1);
+    Ui::click(&multiples, "CuteButton2");
+    screen.show();
+    QCOMPARE(Ui::text(&screen, "ComboBox1"), QStringLiteral("     メニュー"));
+    app.random.push({0, 0, 3, 3});
+    Ui::click(&screen, "CuteButton4");
+    QCOMPARE(Ui::text(&screen, "Label4"),
+             QStringLiteral("次の数の公約数を 小さいものから順にぜんぶ求める。\n\n　(12　, 18 )"));
+    QVERIFY(Ui::visible(&screen, "ComboBox5"));
 }
 
 QTEST_MAIN(DivisorsTest)
