@@ -16,7 +16,6 @@ constexpr int FirstRowTop = 192;
 constexpr int RowPitch = 68;
 constexpr int LineHeight = 28; // one numerator or denominator
 constexpr int BarTop = LineHeight + 2;
-constexpr int FractionHeight = 2 * LineHeight + 6;
 constexpr int AnswerRowTop = FirstRowTop + 4 * RowPitch + 16;
 constexpr int WheelsLeft = 724;
 constexpr int SignPad = 8;
