@@ -3,6 +3,7 @@
 #include "lessons/Divisors.h"
 
 #include "core/RandomSource.h"
+#include "lessons/NumberList.h"
 
 // ---------------------------------------------------------------------------
 // Every text of the screen.
@@ -102,10 +103,7 @@ QString listSeparator() {
 QString DivisorsProblem::statement() const {
     if (choice == 1)
         return DivisorsText::divisorsStatement() + QString::number(given.at(0));
-    QStringList numbers;
-    for (int n : given)
-        numbers << QString::number(n);
-    return DivisorsText::commonStatement() + numbers.join(QStringLiteral("　, ")) +
+    return DivisorsText::commonStatement() + joinNumbers(given, QStringLiteral("　, ")) +
            QStringLiteral(" )");
 }
 
@@ -117,10 +115,7 @@ QString DivisorsProblem::entryPrompt(int number) const {
 }
 
 QString DivisorsProblem::correctAnswer() const {
-    QStringList numbers;
-    for (int n : expected)
-        numbers << QString::number(n);
-    return DivisorsText::correctHead() + numbers.join(DivisorsText::listSeparator());
+    return DivisorsText::correctHead() + joinNumbers(expected, DivisorsText::listSeparator());
 }
 
 DivisorsProblem divisorsOf(int n) {

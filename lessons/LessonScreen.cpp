@@ -144,12 +144,12 @@ void LessonScreen::begin(bool announce) {
 }
 
 void LessonScreen::menuChosen(int index) {
+    QString prompt = this->prompt()->text(); // kept by TestOnly screens, whatever the reset clears
     reset();
     PracticeState& s = state();
     s.LessonMode = 1;
     mode_->setText(LessonText::StudyMode);
     s.MenuChoice = index + 1;
-    QString prompt = this->prompt()->text();
     switch (setup_.variant) {
     case Variant::Explain:
         next_->setEnabled(false);

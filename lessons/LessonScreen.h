@@ -23,6 +23,7 @@ inline const QString PressNext = QStringLiteral("「次へ」ボタンで進め�
 inline const QString PressFirstStep = QStringLiteral("「ステップ｣ボタンで進めてね！。");
 inline const QString PressStep = QStringLiteral("「ステップ｣ボタンで進めてね！");
 inline const QString ChooseAnswer = QStringLiteral("答えを選んで、◆をクリックしてね！");
+inline const QString Submit = QStringLiteral("◆"); // the usual item of a submit box
 inline const QString Right = QStringLiteral("○");
 inline const QString Wrong = QStringLiteral("×");
 // "ステップ" and the step number in full-width digits: "ステップ２".

@@ -3,6 +3,7 @@
 #include "lessons/Multiples.h"
 
 #include "core/RandomSource.h"
+#include "lessons/NumberList.h"
 
 // ---------------------------------------------------------------------------
 // Every text of the screen.
@@ -85,13 +86,6 @@ QString listSeparator() {
 // ---------------------------------------------------------------------------
 namespace {
 
-QString joined(const std::vector<int>& numbers, const QString& separator) {
-    QStringList parts;
-    for (int n : numbers)
-        parts << QString::number(n);
-    return parts.join(separator);
-}
-
 // Draws the two or three numbers of a common-multiples problem: increasing
 // when a fitting draw comes within the bound, else the last draw.
 std::vector<int> drawCommonNumbers(bool three, RandomSource& random) {
@@ -126,7 +120,7 @@ int MultiplesProblem::correctValue() const {
 QString MultiplesProblem::statement() const {
     if (choice == 1)
         return MultiplesText::multiplesStatement() + QString::number(given.at(0));
-    return MultiplesText::commonStatement() + joined(given, QStringLiteral("　, ")) +
+    return MultiplesText::commonStatement() + joinNumbers(given, QStringLiteral("　, ")) +
            QStringLiteral(" )");
 }
 
@@ -137,7 +131,7 @@ QString MultiplesProblem::entryPrompt(int entered) const {
 }
 
 QString MultiplesProblem::correctAnswer() const {
-    return MultiplesText::correctHead() + joined(expected, MultiplesText::listSeparator());
+    return MultiplesText::correctHead() + joinNumbers(expected, MultiplesText::listSeparator());
 }
 
 MultiplesProblem multiplesOf(int n) {
@@ -188,7 +182,7 @@ EntryOutcome MultiplesAnswer::enter(int number) {
 QString MultiplesAnswer::echo() const {
     if (entries_.empty())
         return {};
-    return MultiplesText::enteredHead() + joined(entries_, MultiplesText::listSeparator());
+    return MultiplesText::enteredHead() + joinNumbers(entries_, MultiplesText::listSeparator());
 }
 
 int MultiplesAnswer::packed() const {

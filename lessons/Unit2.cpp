@@ -8,7 +8,7 @@
 TForm2::TForm2(AppContext& ctx, QWidget* parent)
     : NumberLesson(ctx, 2, MultiplesText::chapterTitle(), MultiplesText::topicTitle(),
                    {Variant::Explain, MultiplesText::menuText(), MultiplesText::menuItems(), 12},
-                   AnswerWheels::wholeNumberLayout(), 5, {QStringLiteral("◆")}, parent) {}
+                   AnswerWheels::wholeNumberLayout(), 5, {LessonText::Submit}, parent) {}
 
 void TForm2::clearProblem() {
     problem_ = {};

@@ -20,7 +20,7 @@ constexpr int PlaceWheelWidth = 48;
 TForm4::TForm4(AppContext& ctx, QWidget* parent)
     : NumberLesson(ctx, 4, EstimatesText::chapterTitle(), EstimatesText::topicTitle(),
                    {Variant::Explain, EstimatesText::menuText(), EstimatesText::menuItems(), 12},
-                   estimateLayout(), 4, {QStringLiteral("◆")}, parent) {
+                   estimateLayout(), 4, {LessonText::Submit}, parent) {
     // The place wheel holds the seven places and is wider than a digit wheel.
     SimpleCombo* place = wheels()->wheel(2);
     const int widening = PlaceWheelWidth - place->width();

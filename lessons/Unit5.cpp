@@ -76,7 +76,7 @@ TForm5::TForm5(AppContext& ctx, QWidget* parent)
     QLabel* entered = fractionLabel(this, 13, Style::Navy, QRect(Left, EntryRow + 17, 110, 28));
     entered->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addVerdictLabel(22, QPoint(Left + 300, EntryRow + 4));
-    useWheels(new AnswerWheels(this, AnswerWheels::fractionLayout(false), 6, {QStringLiteral("◆")},
+    useWheels(new AnswerWheels(this, AnswerWheels::fractionLayout(false), 6, {LessonText::Submit},
                                QPoint(Left + 470, 196)));
     resetAtCreation();
 }

@@ -42,6 +42,7 @@ protected:
     void reset() override {
         ++resets;
         state().StepIndex = 0;
+        prompt()->clear(); // as on screens whose cleared range takes in the prompt
         work_->clear();
         answer_->clear();
         verdictLabel()->clear();

@@ -195,6 +195,8 @@ void MultiplesTest::playTheScreen() {
     const QString firstLines[] = {QStringLiteral("ある数を 1 倍、2 倍、3 倍、‥ のように何倍"),
                                   QStringLiteral("いくつかの整数に共通な倍数のことを「公倍数」")};
     QVERIFY(Ui::text(&screen, "Label4").startsWith(firstLines[item]));
+    const int lines[] = {6, 18};
+    QCOMPARE(Ui::text(&screen, "Label4").count(QLatin1Char('\n')) + 1, lines[item]);
     QVERIFY(!Ui::enabled(&screen, "CuteButton4"));
     Ui::click(&screen, "CuteButton3");
     QCOMPARE(Ui::text(&screen, "Label4"), QString());

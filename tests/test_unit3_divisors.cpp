@@ -175,6 +175,8 @@ void DivisorsTest::playTheScreen() {
     const QString firstLines[] = {QStringLiteral("ある整数を わりきることができる整数を "),
                                   QStringLiteral("いくつかの整数に共通な約数を「公約数」と")};
     QVERIFY(Ui::text(&screen, "Label4").startsWith(firstLines[item]));
+    const int lines[] = {11, 18};
+    QCOMPARE(Ui::text(&screen, "Label4").count(QLatin1Char('\n')) + 1, lines[item]);
     QCOMPARE(Ui::text(&screen, "Label3"), QStringLiteral("「メニュー」を選んでね！"));
     Ui::click(&screen, "CuteButton3");
 
