@@ -1,17 +1,6 @@
 // Answers, verdicts, answer texts, time limits, score and result lines of the drills.
 #include "drills/DrillLogic.h"
 
-MixedAnswer EnteredAnswer(const int digitInput[5]) {
-    return {digitInput[0], digitInput[1] * 10 + digitInput[2], digitInput[3] * 10 + digitInput[4]};
-}
-
-bool IsRightAnswer(const MixedAnswer& expected, const MixedAnswer& entered) {
-    if (entered.value() == expected.value())
-        return true;
-    const bool wholeOnly = expected.den == 0 && expected.num == 0;
-    return wholeOnly && entered == MixedAnswer{expected.whole, 1, 0};
-}
-
 QString FormatMixedNumber(int whole, int den, int num) {
     const bool hasFraction = den != 0 || num != 0;
     const QString fraction = QString::number(num) + QLatin1Char('/') + QString::number(den);

@@ -3,29 +3,10 @@
 // the time limits, the score and the result lines.
 #pragma once
 
+#include "core/MixedAnswer.h"
+
 #include <QString>
 #include <QStringList>
-
-// A mixed number as the drills expect and take it. A whole-number answer of
-// the drill for adding fractions has denominator and numerator 0.
-struct MixedAnswer {
-    int whole = 0;
-    int den = 0;
-    int num = 0;
-
-    // The answer encoding: whole × 10000 + den × 100 + num.
-    int value() const { return whole * 10000 + den * 100 + num; }
-    bool operator==(const MixedAnswer&) const = default;
-};
-
-// The answer on the wheels: DigitInput[0] is the whole part, [1] and [2] the
-// denominator's tens and ones, [3] and [4] the numerator's.
-MixedAnswer EnteredAnswer(const int digitInput[5]);
-
-// Right when the entry equals the expected answer; a whole number expected
-// without fraction (denominator 0) is also right entered as denominator 1
-// and numerator 0.
-bool IsRightAnswer(const MixedAnswer& expected, const MixedAnswer& entered);
 
 // The text of an answer or an operand in the results table: "2・3/5", "3/5",
 // "2". A fraction part is written whenever its denominator or numerator is

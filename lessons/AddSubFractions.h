@@ -3,7 +3,7 @@
 // child rebuilds that solution on the wheels, as label captions to write.
 #pragma once
 
-#include "drills/DrillLogic.h"
+#include "core/MixedAnswer.h"
 #include "lessons/LessonOutcome.h"
 
 #include <QString>
