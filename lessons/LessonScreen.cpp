@@ -126,13 +126,10 @@ void LessonScreen::begin(bool announce) {
         break;
     case Variant::Steps:
         next_->setEnabled(false);
-        step_->setEnabled(false);
-        step_->setText(LessonText::stepCaption(1));
+        rewindStepButton();
         break;
     case Variant::TestOnly:
-        next_->hide();
-        if (wheels_)
-            wheels_->submitBox()->hide();
+        hideTestControls();
         break;
     }
     if (announce) {
@@ -159,8 +156,7 @@ void LessonScreen::menuChosen(int index) {
     case Variant::Steps:
         next_->setEnabled(true);
         // The reset has cleared the problem; there is nothing left to step through.
-        step_->setEnabled(false);
-        step_->setText(LessonText::stepCaption(1));
+        rewindStepButton();
         prompt = LessonText::PressNext;
         break;
     case Variant::TestOnly:
@@ -191,13 +187,10 @@ void LessonScreen::modeClicked() {
             break;
         case Variant::Steps:
             next_->setEnabled(true);
-            step_->setEnabled(false);
-            step_->setText(LessonText::stepCaption(1));
+            rewindStepButton();
             break;
         case Variant::TestOnly:
-            next_->hide();
-            if (wheels_)
-                wheels_->submitBox()->hide();
+            hideTestControls();
             prompt = LessonText::ChooseMenu;
             break;
         }
@@ -233,6 +226,17 @@ void LessonScreen::nextClicked() {
         armWheels();
     }
     finish(prompt, setup_.nextCue);
+}
+
+void LessonScreen::rewindStepButton() {
+    step_->setEnabled(false);
+    step_->setText(LessonText::stepCaption(1));
+}
+
+void LessonScreen::hideTestControls() {
+    next_->hide();
+    if (wheels_)
+        wheels_->submitBox()->hide();
 }
 
 void LessonScreen::stepClicked() {

@@ -114,6 +114,10 @@ protected:
 private:
     void begin(bool announce);
     void setNextAvailable(bool available);
+    // The step button waits, disabled, at "ステップ１".
+    void rewindStepButton();
+    // "次へ" and the submit box are hidden (study mode of TestOnly screens).
+    void hideTestControls();
 
     Setup setup_;
     SimpleCombo* menu_;
