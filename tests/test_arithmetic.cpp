@@ -1,4 +1,4 @@
-// The number and fraction helpers: documented examples, the whole-number
+// The number and fraction helpers: worked examples, the whole-number
 // results that must not divide by zero, 64-bit products, decimal text at
 // the rounding boundaries, random draws, and a comparison with the plain
 // trial methods on many inputs.

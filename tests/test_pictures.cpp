@@ -26,7 +26,7 @@ long long hundredths(double v) {
 
 // The file names the screens load (Overview "External interfaces"; the
 // parenthesis pictures of the mixed-operation screens).
-QStringList documentedNames() {
+QStringList expectedNames() {
     QStringList names;
     for (int i = 1; i <= 10; ++i)
         names << QStringLiteral("tyoku%1.bmp").arg(i);
@@ -158,10 +158,10 @@ void PicturesTest::tableHoldsTheNamesTheScreensLoad() {
     QStringList names;
     for (const Picture& pic : all())
         names << QString::fromLatin1(pic.file);
-    QStringList documented = documentedNames();
+    QStringList expected = expectedNames();
     names.sort();
-    documented.sort();
-    QCOMPARE(names, documented);
+    expected.sort();
+    QCOMPARE(names, expected);
     QCOMPARE(QString::fromLatin1(OpenParenFile), QStringLiteral("kakko_left.bmp"));
     QCOMPARE(QString::fromLatin1(CloseParenFile), QStringLiteral("kakko_right.bmp"));
     QCOMPARE(relativePath(*find("tyoku10.bmp")), QStringLiteral("picture/tyoku10.bmp"));
@@ -221,10 +221,10 @@ void PicturesTest::files() {
 
 void PicturesTest::folderHoldsNothingElse() {
     QStringList found = QDir(pictureFolder()).entryList(QDir::Files);
-    QStringList documented = documentedNames();
+    QStringList expected = expectedNames();
     found.sort();
-    documented.sort();
-    QCOMPARE(found, documented);
+    expected.sort();
+    QCOMPARE(found, expected);
 }
 
 QTEST_GUILESS_MAIN(PicturesTest)

@@ -54,7 +54,7 @@ class EstimatesTest : public QObject {
 private Q_SLOTS:
     void examples_data();
     void examples();
-    void generatorDrawsTheDocumentedDigits();
+    void generatorDrawsTheExpectedDigits();
     void everyProblemFitsTheWheels();
     void echo_data();
     void echo();
@@ -110,7 +110,7 @@ void EstimatesTest::examples() {
     QCOMPARE(p.estimate, estimate);
 }
 
-void EstimatesTest::generatorDrawsTheDocumentedDigits() {
+void EstimatesTest::generatorDrawsTheExpectedDigits() {
     ScriptedRandom random;
     // Shape 0, then 2, 3, 4 and 5, 6, 7 (first and last digits from 1, middle from 0).
     random.push({0, 1, 3, 3, 4, 6, 6});
