@@ -42,14 +42,15 @@ std::vector<WheelSpec> AnswerWheels::wholeNumberLayout() {
             {2, 4, QStringLiteral("一"), Style::White}};
 }
 
-std::vector<WheelSpec> AnswerWheels::fractionLayout(bool withWhole) {
+std::vector<WheelSpec> AnswerWheels::fractionLayout(bool withWhole, int numeratorOnes) {
+    const int n = numeratorOnes;
     std::vector<WheelSpec> layout;
     if (withWhole)
         layout.push_back({7, 0, QStringLiteral("整"), Style::WholeWheel});
-    layout.push_back({5, 1, QStringLiteral("分"), Style::DenWheel, withWhole ? 8 : 0});
-    layout.push_back({4, 2, QStringLiteral("母"), Style::DenWheel});
-    layout.push_back({3, 3, QStringLiteral("分"), Style::WholeWheel, 8});
-    layout.push_back({2, 4, QStringLiteral("子"), Style::WholeWheel});
+    layout.push_back({n + 3, 1, QStringLiteral("分"), Style::DenWheel, withWhole ? 8 : 0});
+    layout.push_back({n + 2, 2, QStringLiteral("母"), Style::DenWheel});
+    layout.push_back({n + 1, 3, QStringLiteral("分"), Style::WholeWheel, 8});
+    layout.push_back({n, 4, QStringLiteral("子"), Style::WholeWheel});
     return layout;
 }
 

@@ -35,9 +35,11 @@ public:
 
     // Whole number up to 999: ComboBox4 "百", ComboBox3 "十", ComboBox2 "一" → DigitInput[2 … 4].
     static std::vector<WheelSpec> wholeNumberLayout();
-    // Mixed number: ComboBox7 "整" → [0]; ComboBox5 "分", ComboBox4 "母" → [1], [2];
-    // ComboBox3 "分", ComboBox2 "子" → [3], [4]. Without the whole part when `withWhole` is false.
-    static std::vector<WheelSpec> fractionLayout(bool withWhole = true);
+    // Mixed number: ComboBox7 "整" → [0]; the denominator's "分", "母" → [1], [2];
+    // the numerator's "分", "子" → [3], [4]. The numerator's ones wheel is
+    // ComboBox`numeratorOnes` (2 on the lessons, 3 on the drills) and the
+    // others count up from it. Without the whole part when `withWhole` is false.
+    static std::vector<WheelSpec> fractionLayout(bool withWhole = true, int numeratorOnes = 2);
 
     // Shows every wheel and the submit box with nothing chosen, wheels
     // showing their placeholders, the submit box empty; registers := 0.

@@ -50,16 +50,6 @@ const QString PromptDone = QStringLiteral("おつかれさま！");
 const QString PromptGrid = QStringLiteral("もう一度「けっか」ボタンをおすと消えるよ！");
 const QString TimeUp = QStringLiteral("時間だから、ドリルを終わるよ！");
 
-// The wheels of a drill, left to right: whole part, denominator tens and
-// ones, numerator tens and ones; the "◆" box is ComboBox8.
-std::vector<WheelSpec> drillWheels() {
-    return {{7, 0, QStringLiteral("整"), Style::WholeWheel},
-            {6, 1, QStringLiteral("分"), Style::DenWheel, 8},
-            {5, 2, QStringLiteral("母"), Style::DenWheel},
-            {4, 3, QStringLiteral("分"), Style::WholeWheel, 8},
-            {3, 4, QStringLiteral("子"), Style::WholeWheel}};
-}
-
 QLabel* numberLabel(QWidget* parent, int number, const QRect& place) {
     auto* label = Style::label(parent, QStringLiteral("Label%1").arg(number), QString(),
                                Style::rounded(28, true), Style::Navy, place);
@@ -118,8 +108,10 @@ void DrillScreen::buildControls() {
         connect(button, &QPushButton::clicked, this, b.handler);
     }
 
-    wheels_ = new AnswerWheels(this, drillWheels(), 8, {QStringLiteral("◆")},
-                               QPoint(WorkLeft + 4 * SlotWidth, WheelsTop), 25);
+    // Whole part ComboBox7, denominator 6 and 5, numerator 4 and 3; "◆" is ComboBox8.
+    wheels_ =
+        new AnswerWheels(this, AnswerWheels::fractionLayout(true, 3), 8, {QStringLiteral("◆")},
+                         QPoint(WorkLeft + 4 * SlotWidth, WheelsTop), 25);
     wheels_->arm(); // a drill's wheels are always on the screen
     connect(wheels_, &AnswerWheels::submitted, this, [this](int) {
         // One verdict per problem: picks after it wait for "次へ" or "スタート".
