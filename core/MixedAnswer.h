@@ -13,6 +13,11 @@ struct MixedAnswer {
     bool operator==(const MixedAnswer&) const = default;
 };
 
+// whole + num/den (num ≥ 0, den > 0) as a mixed number in lowest terms: the
+// whole ones carried out of the fraction, the rest reduced. A whole result
+// has denominator and numerator 0.
+MixedAnswer MixedInLowestTerms(int whole, int num, int den);
+
 // The answer on the wheels: DigitInput[0] is the whole part, [1] and [2] the
 // denominator's tens and ones, [3] and [4] the numerator's.
 MixedAnswer EnteredAnswer(const int digitInput[5]);

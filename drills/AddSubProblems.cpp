@@ -65,14 +65,7 @@ AddSubWork ComputeAddSubAnswer(const PracticeState& s, int kind) {
     if (w.NumSum <= 0)
         return w; // never posed
 
-    // Carry the whole ones out of the fraction, then reduce what remains.
-    w.answer.whole = w.WholeSum + w.NumSum / w.CommonDen;
-    const int rest = w.NumSum % w.CommonDen;
-    if (rest > 0) {
-        const int g = Gcd3(w.CommonDen, rest, 0);
-        w.answer.den = w.CommonDen / g;
-        w.answer.num = rest / g;
-    }
+    w.answer = MixedInLowestTerms(w.WholeSum, w.NumSum, w.CommonDen);
     return w;
 }
 

@@ -141,16 +141,12 @@ AddSubSolution SolveAddSub(const AddSubProblem& p) {
     }
     if (!s.usable())
         return s;
-    // Carry the whole ones out of the numerator, then reduce what remains.
-    s.CorrectWhole = s.WholeSum + s.NumSum / s.CommonDen;
-    const int rest = s.NumSum % s.CommonDen;
     if (s.NumSum >= s.CommonDen)
-        s.MixedRem = rest;
-    if (rest > 0) {
-        const int g = Gcd3(s.CommonDen, rest, 0);
-        s.CorrectDen = s.CommonDen / g;
-        s.CorrectNum = rest / g;
-    }
+        s.MixedRem = s.NumSum % s.CommonDen;
+    const MixedAnswer correct = MixedInLowestTerms(s.WholeSum, s.NumSum, s.CommonDen);
+    s.CorrectWhole = correct.whole;
+    s.CorrectDen = correct.den;
+    s.CorrectNum = correct.num;
     return s;
 }
 
