@@ -261,6 +261,15 @@ Figure blockFigure(const Picture& pic) {
     const auto& d = pic.d;
     const double D = d[0];
 
+    // The width along the front, the height up the left and the depth at the
+    // right of a cuboid of width w and height h.
+    auto labelBox = [&](double w, double h) {
+        fig.labels.push_back(ranked(cm(w), {beside(V3{0, 0, 0}, V3{w, 0, 0}, c)}));
+        fig.labels.push_back(ranked(cm(h), {beside(V3{0, 0, 0}, V3{0, h, 0}, c)}));
+        fig.labels.push_back(ranked(
+            cm(D), {beside(V3{w, 0, 0}, V3{w, 0, D}, c), beside(V3{0, h, 0}, V3{0, h, D}, c)}));
+    };
+
     switch (pic.shape) {
     case Shape::Cuboid:
     case Shape::UnitCubes: {
@@ -294,10 +303,7 @@ Figure blockFigure(const Picture& pic) {
     }
     case Shape::CuboidAndCube: {
         const double w = d[1], h = d[2], e = d[3];
-        fig.labels.push_back(ranked(cm(w), {beside(V3{0, 0, 0}, V3{w, 0, 0}, c)}));
-        fig.labels.push_back(ranked(cm(h), {beside(V3{0, 0, 0}, V3{0, h, 0}, c)}));
-        fig.labels.push_back(ranked(
-            cm(D), {beside(V3{w, 0, 0}, V3{w, 0, D}, c), beside(V3{0, h, 0}, V3{0, h, D}, c)}));
+        labelBox(w, h);
         fig.labels.push_back(ranked(cm(e), {beside(V3{w, h, e}, V3{w, h + e, e}, c),
                                             beside(V3{w - e, h + e, e}, V3{w, h + e, e}, c),
                                             beside(V3{w - e, h + e, 0}, V3{w - e, h + e, e}, c)}));
@@ -318,10 +324,7 @@ Figure blockFigure(const Picture& pic) {
     }
     case Shape::NotchedCuboid: {
         const double w = d[1], h = d[2], e = d[3];
-        fig.labels.push_back(ranked(cm(w), {beside(V3{0, 0, 0}, V3{w, 0, 0}, c)}));
-        fig.labels.push_back(ranked(cm(h), {beside(V3{0, 0, 0}, V3{0, h, 0}, c)}));
-        fig.labels.push_back(ranked(
-            cm(D), {beside(V3{w, 0, 0}, V3{w, 0, D}, c), beside(V3{0, h, 0}, V3{0, h, D}, c)}));
+        labelBox(w, h);
         // The notch: its wall and its floor are e long.
         const V3 far{w + 10, h + 10, 0};
         const QPointF out = proj(far);
