@@ -27,11 +27,15 @@ QtSoundOutput::~QtSoundOutput() {
 }
 
 bool QtSoundOutput::play(const QString& path, bool audible, QString* error) {
-    const QString problem = checkWaveFile(path);
-    if (!problem.isEmpty()) {
-        if (error)
-            *error = problem;
-        return false;
+    // Each file is checked once, on its first cue; wheel clicks then cost no file access.
+    if (!effects_.contains(path)) {
+        const QString problem = checkWaveFile(path);
+        if (!problem.isEmpty()) {
+            if (error)
+                *error = problem;
+            return false;
+        }
+        effects_.insert(path, nullptr);
     }
     if (!audible)
         return true;

@@ -21,6 +21,7 @@ public:
     bool play(const QString& path, bool audible, QString* error) override;
 
 private:
+    // Every file found playable, with its effect once it has been heard.
     QHash<QString, QSoundEffect*> effects_;
     QSoundEffect* current_ = nullptr;
 };
