@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 SimpleCombo::SimpleCombo(QWidget* parent, const QString& name, const QStringList& items,
@@ -98,7 +99,33 @@ void SimpleCombo::setItemIndex(int index) {
 void SimpleCombo::choose(int index) {
     if (index < 0 || index >= list_->count() || !isEnabled())
         return;
+    if (repeat_ && index == index_) {
+        Q_EMIT changed(index);
+        return;
+    }
     list_->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void SimpleCombo::setRepeatChoices(bool on) {
+    if (on == repeat_)
+        return;
+    repeat_ = on;
+    if (on)
+        list_->viewport()->installEventFilter(this);
+    else
+        list_->viewport()->removeEventFilter(this);
+}
+
+bool SimpleCombo::eventFilter(QObject* watched, QEvent* event) {
+    // A click on the chosen item changes no selection; report it ourselves.
+    if (repeat_ && watched == list_->viewport() && event->type() == QEvent::MouseButtonPress &&
+        isEnabled()) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const int row = list_->indexAt(press->position().toPoint()).row();
+        if (press->button() == Qt::LeftButton && row >= 0 && row == index_)
+            Q_EMIT changed(row);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString SimpleCombo::text() const {

@@ -33,6 +33,10 @@ public:
     // and emits changed() when the choice differs from the current one.
     void choose(int index);
 
+    // Whether choosing the item that is already chosen counts as a choice
+    // again (menu boxes: the child means it); off for wheels and submit boxes.
+    void setRepeatChoices(bool on);
+
     // The edit line's text: the chosen item, or a placeholder such as "分".
     QString text() const;
     void setText(const QString& text);
@@ -47,6 +51,9 @@ public:
 Q_SIGNALS:
     void changed(int index);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void onSelectionChanged();
     void fitHeight(int visibleRows);
@@ -56,4 +63,5 @@ private:
     QString placeholder_;
     int index_ = -1;
     bool silent_ = false;
+    bool repeat_ = false;
 };

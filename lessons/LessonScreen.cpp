@@ -12,7 +12,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 
 namespace LessonText {
 QString stepCaption(int number) {
@@ -39,9 +38,8 @@ LessonScreen::LessonScreen(AppContext& ctx, int number, const QString& chapterTi
                             Style::White, Style::rounded(17, true), QPoint(MenuLeft, MenuTop),
                             MenuWidth);
     connect(menu_, &SimpleCombo::changed, this, [this](int index) { menuChosen(index); });
-    // Choosing the item that is already chosen does not change the list's
-    // selection, yet the child means it: show that sub-topic afresh.
-    menu_->list()->viewport()->installEventFilter(this);
+    // Choosing the item that is already chosen shows that sub-topic afresh.
+    menu_->setRepeatChoices(true);
 
     const int x = MenuLeft + (MenuWidth - ButtonWidth) / 2;
     int y = MenuTop + menu_->height() + 24;
@@ -290,15 +288,4 @@ void LessonScreen::submitted(int item) {
         }
         return;
     }
-}
-
-bool LessonScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == menu_->list()->viewport() && event->type() == QEvent::MouseButtonPress &&
-        menu_->isEnabled()) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        const int row = menu_->list()->indexAt(press->position().toPoint()).row();
-        if (press->button() == Qt::LeftButton && row >= 0 && row == menu_->itemIndex())
-            menuChosen(row);
-    }
-    return TopicScreen::eventFilter(watched, event);
 }

@@ -106,7 +106,6 @@ protected:
     virtual void submitted(int item);
 
     void onShow() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Arms the prompt with `text` and plays cue `cue`: how every action ends.
     void finish(const QString& text, int cue);
