@@ -136,7 +136,11 @@ void TForm1::openTopic(int form) {
     if (!screen)
         return;
     // The screen is application-modal: the menu waits behind it, unchanged.
-    Frame::centreOnScreen(screen);
+    // It lies exactly over the menu's own area, so nothing of the menu but
+    // its menu bar shows around it.
+    const QPoint client = centralWidget()->mapToGlobal(QPoint(0, 0));
+    const QPoint frame = screen->geometry().topLeft() - screen->frameGeometry().topLeft();
+    screen->move(client - frame);
     screen->show();
     screen->raise();
     screen->activateWindow();
